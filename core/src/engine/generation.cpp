@@ -20,7 +20,8 @@ constexpr std::array<ByteMap, category_count> make_byte_maps() {
     for (std::size_t k = 0; k < category_count; ++k) {
         const Category& category = categories[k];
         for (int byte = 0; byte < DrawSource::rejection_limit(category.draw_bound); ++byte)
-            maps[k][static_cast<std::size_t>(byte)] = category.entry(1 + byte % category.draw_bound);
+            maps[k][static_cast<std::size_t>(byte)] =
+                category.entry(1 + byte % category.draw_bound);
     }
     return maps;
 }

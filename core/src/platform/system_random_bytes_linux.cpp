@@ -9,7 +9,7 @@ namespace {
 
 // getrandom(2) blocks only until the kernel's generator has been seeded once at boot.
 class LinuxRandomBytes final : public RandomBytes {
-public:
+  public:
     std::size_t fill(std::span<unsigned char> bytes) override {
         std::size_t done = 0;
         while (done < bytes.size()) {

@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <bcrypt.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <climits>
@@ -11,11 +11,12 @@ namespace {
 
 // The system-preferred generator, the one Windows itself uses for keys.
 class WindowsRandomBytes final : public RandomBytes {
-public:
+  public:
     std::size_t fill(std::span<unsigned char> bytes) override {
         std::size_t done = 0;
         while (done < bytes.size()) {
-            const auto chunk = static_cast<ULONG>(std::min<std::size_t>(bytes.size() - done, ULONG_MAX));
+            const auto chunk =
+                static_cast<ULONG>(std::min<std::size_t>(bytes.size() - done, ULONG_MAX));
             if (!BCRYPT_SUCCESS(BCryptGenRandom(nullptr, bytes.data() + done, chunk,
                                                 BCRYPT_USE_SYSTEM_PREFERRED_RNG)))
                 return 0;

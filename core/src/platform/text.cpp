@@ -67,7 +67,9 @@ std::string right_part(std::string_view text, std::int64_t n) {
 
 std::int32_t text_to_integer(std::string_view text) {
     std::size_t i = 0;
-    auto next = [&]() -> char { return i < text.size() ? fold_to_ascii(next_code_point(text, i)) : '\0'; };
+    auto next = [&]() -> char {
+        return i < text.size() ? fold_to_ascii(next_code_point(text, i)) : '\0';
+    };
     char c = next();
     while (is_blank(c)) c = next();
     const bool negative = c == '-';

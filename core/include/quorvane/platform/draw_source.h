@@ -17,7 +17,7 @@ struct RandomSourceFailure : std::runtime_error {
 // A draw from 1 to bound is exactly uniform: bytes at or above the largest multiple
 // of bound that fits in a byte are rejected, and the rest map to 1 + byte % bound.
 class DrawSource {
-public:
+  public:
     explicit DrawSource(RandomBytes& bytes) : bytes_(bytes) {}
     DrawSource(const DrawSource&) = delete;
     DrawSource& operator=(const DrawSource&) = delete;
@@ -34,7 +34,7 @@ public:
     // Largest multiple of bound within 0..255, the first byte value that is rejected.
     static constexpr int rejection_limit(int bound) { return 256 - 256 % bound; }
 
-private:
+  private:
     void refill();
 
     RandomBytes& bytes_;

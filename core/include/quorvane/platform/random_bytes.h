@@ -9,7 +9,7 @@ namespace quorvane {
 // A source of random bytes. fill() writes up to bytes.size() bytes from the start of
 // bytes and returns how many it wrote; 0 means that no more can be had.
 class RandomBytes {
-public:
+  public:
     virtual ~RandomBytes() = default;
     virtual std::size_t fill(std::span<unsigned char> bytes) = 0;
 };

@@ -8,7 +8,7 @@ namespace quorvane {
 
 // What a front-end supplies to the commands: its controls' texts and the desktop's services.
 class Platform : public ControlTexts {
-public:
+  public:
     // Replaces the clipboard's content with this one plain text; failures stay silent.
     virtual void set_clipboard_text(std::string_view text) = 0;
     // Opens the address in the default browser without waiting; failures stay silent.

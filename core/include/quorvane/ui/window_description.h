@@ -17,20 +17,25 @@ struct Style {
     std::string_view name;
     int font_pixel_height;  // 0: the platform's default control font
     Alignment alignment;
-    bool multi_line;         // "\r\n" stays a line break, Enter inserts one
+    bool multi_line;  // "\r\n" stays a line break, Enter inserts one
     bool sunken_edge;
-    bool white_background;   // black on white; otherwise black on the button face
+    bool white_background;       // black on white; otherwise black on the button face
     bool digits_and_minus_only;  // typed characters from space up are filtered
 };
 
 namespace styles {
-inline constexpr Style single_line_box{"single-line box", 16, Alignment::centre, false, true, true, false};
+inline constexpr Style single_line_box{
+    "single-line box", 16, Alignment::centre, false, true, true, false};
 inline constexpr Style number_box{"number box", 16, Alignment::centre, false, true, true, true};
-inline constexpr Style accumulator_box{"accumulator box", 0, Alignment::left, true, true, true, false};
+inline constexpr Style accumulator_box{
+    "accumulator box", 0, Alignment::left, true, true, true, false};
 inline constexpr Style row_label{"row label", 16, Alignment::right, false, false, false, false};
-inline constexpr Style centred_label{"centred label", 16, Alignment::centre, false, false, false, false};
-inline constexpr Style plain_button{"plain button", 0, Alignment::centre, true, false, false, false};
-inline constexpr Style large_button{"large button", 35, Alignment::centre, true, false, false, false};
+inline constexpr Style centred_label{"centred label", 16,   Alignment::centre, false, false,
+                                     false,           false};
+inline constexpr Style plain_button{"plain button", 0,    Alignment::centre, true, false,
+                                    false,          false};
+inline constexpr Style large_button{"large button", 35,   Alignment::centre, true, false,
+                                    false,          false};
 inline constexpr Style group_frame{"group frame", 0, Alignment::left, false, false, false, false};
 }  // namespace styles
 
