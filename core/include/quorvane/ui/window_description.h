@@ -23,21 +23,19 @@ struct Style {
     bool digits_and_minus_only;  // typed characters from space up are filtered
 };
 
+// clang-format off
 namespace styles {
-inline constexpr Style single_line_box{
-    "single-line box", 16, Alignment::centre, false, true, true, false};
-inline constexpr Style number_box{"number box", 16, Alignment::centre, false, true, true, true};
-inline constexpr Style accumulator_box{
-    "accumulator box", 0, Alignment::left, true, true, true, false};
-inline constexpr Style row_label{"row label", 16, Alignment::right, false, false, false, false};
-inline constexpr Style centred_label{"centred label", 16,   Alignment::centre, false, false,
-                                     false,           false};
-inline constexpr Style plain_button{"plain button", 0,    Alignment::centre, true, false,
-                                    false,          false};
-inline constexpr Style large_button{"large button", 35,   Alignment::centre, true, false,
-                                    false,          false};
-inline constexpr Style group_frame{"group frame", 0, Alignment::left, false, false, false, false};
+//                                   name               font  alignment          multi  sunken white  digits
+inline constexpr Style single_line_box{"single-line box", 16, Alignment::centre, false, true,  true,  false};
+inline constexpr Style number_box{     "number box",      16, Alignment::centre, false, true,  true,  true};
+inline constexpr Style accumulator_box{"accumulator box", 0,  Alignment::left,   true,  true,  true,  false};
+inline constexpr Style row_label{      "row label",       16, Alignment::right,  false, false, false, false};
+inline constexpr Style centred_label{  "centred label",   16, Alignment::centre, false, false, false, false};
+inline constexpr Style plain_button{   "plain button",    0,  Alignment::centre, true,  false, false, false};
+inline constexpr Style large_button{   "large button",    35, Alignment::centre, true,  false, false, false};
+inline constexpr Style group_frame{    "group frame",     0,  Alignment::left,   false, false, false, false};
 }  // namespace styles
+// clang-format on
 
 struct Rect {
     int left, top, width, height;
