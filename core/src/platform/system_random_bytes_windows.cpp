@@ -1,5 +1,6 @@
-#include <bcrypt.h>
 #include <windows.h>
+// bcrypt.h uses the types of windows.h, so it must come second.
+#include <bcrypt.h>
 
 #include <algorithm>
 #include <climits>
