@@ -1,11 +1,11 @@
 #pragma once
 
-class QString;
+#include <string_view>
 
 namespace quorvane::qt {
 
-// Replaces the clipboard's content with this one plain text, marked as a secret so that
-// clipboard managers which honour the mark keep no history of it.
-void set_clipboard_text(const QString& text);
+// Replaces the clipboard's content with this one plain UTF-8 text, marked as a secret
+// so that clipboard managers which honour the mark keep no history of it.
+void set_clipboard_text(std::string_view utf8);
 
 }  // namespace quorvane::qt

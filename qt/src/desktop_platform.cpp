@@ -27,9 +27,7 @@ void DesktopPlatform::write(std::string_view control, std::string_view text) {
     if (QWidget* widget = find(control)) write_control_text(*widget, text);
 }
 
-void DesktopPlatform::set_clipboard_text(std::string_view text) {
-    qt::set_clipboard_text(to_qstring(text));
-}
+void DesktopPlatform::set_clipboard_text(std::string_view text) { qt::set_clipboard_text(text); }
 
 void DesktopPlatform::open_web_page(std::string_view url) {
     // Hands the address to the desktop (xdg-open) and does not wait for the browser.
