@@ -56,6 +56,17 @@ TEST(SingleGeneration, DrawsPositionByPositionAndWithinAPositionCategoryByCatego
             << result_boxes[k];
 }
 
+TEST(SingleGeneration, BytesThatWouldFavourLowDrawsAreThrownAway) {
+    MemoryPlatform window;
+    window.write(length_box, "1");
+    // Category 1 (bound 10) skips 250 and 255; category 9 (bound 89) skips 178 and 255.
+    ScriptedRandomBytes bytes({250, 255, 3, 0, 0, 0, 0, 0, 0, 0, 178, 255, 88, 0});
+    ASSERT_EQ(run_single_generation(window, bytes), RunOutcome::done);
+    EXPECT_EQ(window.read("编辑框1"), "3");
+    EXPECT_EQ(window.read("编辑框9"), ".");
+    EXPECT_EQ(window.read("编辑框10"), "0");
+}
+
 TEST(SingleGeneration, PrefixTakesThePlaceOfTheFirstCharactersDrawn) {
     const struct {
         std::string length, prefix, expected_box1;

@@ -11,28 +11,46 @@
 namespace quorvane {
 namespace {
 
-// For one category, the character each random byte draws, or 0 where DrawSource's
-// rejection rule throws the byte away; one lookup replaces a modulo per character.
+// For one category, the character each random byte draws, or 0 for a byte that is
+// thrown away; one lookup replaces a modulo per character.
 using ByteMap = std::array<char, 256>;
 
 constexpr std::array<ByteMap, category_count> make_byte_maps() {
     std::array<ByteMap, category_count> maps{};
     for (std::size_t k = 0; k < category_count; ++k) {
-        const Category& category = categories[k];
-        for (int byte = 0; byte < DrawSource::rejection_limit(category.draw_bound); ++byte)
-            maps[k][static_cast<std::size_t>(byte)] =
-                category.entry(1 + byte % category.draw_bound);
+        for (int byte = 0; byte < 256; ++byte) {
+            const int r = DrawSource::draw_of_byte(categories[k].draw_bound,
+                                                   static_cast<unsigned char>(byte));
+            maps[k][static_cast<std::size_t>(byte)] = r == 0 ? '\0' : categories[k].entry(r);
+        }
     }
     return maps;
 }
 
 constexpr std::array<ByteMap, category_count> byte_maps = make_byte_maps();
 
-char draw_character(DrawSource& source, const ByteMap& map) {
-    for (;;) {
-        if (const char c = map[source.next_byte()]) return c;
+// Draws characters from a DrawSource's chunks. Kept as a local object, its pointers can
+// live in registers: the characters a run writes cannot alias them.
+class CharacterDraws {
+  public:
+    explicit CharacterDraws(DrawSource& source) : source_(source) {}
+
+    char draw(const ByteMap& map) {
+        for (;;) {
+            if (next_ == end_) {
+                const auto chunk = source_.next_chunk();
+                next_ = chunk.data();
+                end_ = next_ + chunk.size();
+            }
+            if (const char c = map[*next_++]) return c;
+        }
     }
-}
+
+  private:
+    DrawSource& source_;
+    const unsigned char* next_ = nullptr;
+    const unsigned char* end_ = nullptr;
+};
 
 using BoxTexts = std::array<std::string, category_count>;
 
@@ -64,10 +82,11 @@ RunOutcome run_single_generation(ControlTexts& texts, RandomBytes& random) {
     }
     try {
         DrawSource source(random);
+        CharacterDraws draws(source);
         const std::int64_t dropped = length - kept;
         for (std::int64_t position = 0; position < length; ++position) {
             for (std::size_t k = 0; k < category_count; ++k) {
-                const char c = draw_character(source, byte_maps[k]);
+                const char c = draws.draw(byte_maps[k]);
                 if (position >= dropped) results[k].push_back(c);
             }
         }
@@ -87,22 +106,25 @@ RunOutcome run_batch_generation(ControlTexts& texts, RandomBytes& random) {
     if (box_bytes > max_box_text_bytes) return RunOutcome::too_large;
 
     BoxTexts batches;
-    std::array<char*, category_count> out{};
+    std::array<char*, category_count> boxes{};
     for (std::size_t k = 0; k < category_count; ++k) {
         batches[k].resize(static_cast<std::size_t>(box_bytes));
-        out[k] = batches[k].data();
+        boxes[k] = batches[k].data();
     }
     try {
         DrawSource source(random);
+        CharacterDraws draws(source);
+        std::size_t at = 0;  // the same offset in every box
         for (std::int64_t password = 0; password < count; ++password) {
-            for (std::int64_t position = 0; position < length; ++position) {
+            for (std::int64_t position = 0; position < length; ++position, ++at) {
                 for (std::size_t k = 0; k < category_count; ++k)
-                    *out[k]++ = draw_character(source, byte_maps[k]);
+                    boxes[k][at] = draws.draw(byte_maps[k]);
             }
-            for (char*& line_end : out) {
-                *line_end++ = '\r';
-                *line_end++ = '\n';
+            for (char* box : boxes) {
+                box[at] = '\r';
+                box[at + 1] = '\n';
             }
+            at += 2;
         }
     } catch (const RandomSourceFailure&) {
         clear_boxes(texts, accumulators);

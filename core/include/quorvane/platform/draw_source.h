@@ -1,8 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <span>
 #include <stdexcept>
+#include <vector>
 
 #include "quorvane/platform/random_bytes.h"
 
@@ -13,34 +14,35 @@ struct RandomSourceFailure : std::runtime_error {
     RandomSourceFailure() : std::runtime_error("random source failed") {}
 };
 
-// Buffers random bytes so that one call to the source serves many draws.
-// A draw from 1 to bound is exactly uniform: bytes at or above the largest multiple
-// of bound that fits in a byte are rejected, and the rest map to 1 + byte % bound.
+// Random bytes for the draws of one run, taken from the source in chunks so that one
+// call serves many draws. Chunks start small, for short runs, and grow.
+//
+// A draw from 1 to bound is made from one byte and is exactly uniform: bytes at or above
+// rejection_limit(bound), the largest multiple of bound that fits in a byte, are thrown
+// away, and each other byte b draws 1 + b % bound.
 class DrawSource {
-  public:
+public:
     explicit DrawSource(RandomBytes& bytes) : bytes_(bytes) {}
     DrawSource(const DrawSource&) = delete;
     DrawSource& operator=(const DrawSource&) = delete;
-    ~DrawSource();  // wipes the bytes it did not hand out
+    ~DrawSource();  // wipes the random bytes it held
 
-    int draw(int bound);
+    // The next chunk of fresh bytes, never empty; throws RandomSourceFailure.
+    std::span<const unsigned char> next_chunk();
 
-    // The next raw byte; the engine's lookup tables apply the same rejection rule.
-    unsigned char next_byte() {
-        if (position_ == filled_) refill();
-        return buffer_[position_++];
-    }
-
-    // Largest multiple of bound within 0..255, the first byte value that is rejected.
     static constexpr int rejection_limit(int bound) { return 256 - 256 % bound; }
 
-  private:
-    void refill();
+    // The draw a byte makes, or 0 for a byte that is thrown away.
+    static constexpr int draw_of_byte(int bound, unsigned char byte) {
+        return byte < rejection_limit(bound) ? 1 + byte % bound : 0;
+    }
+
+private:
+    static constexpr std::size_t first_chunk = 256;
+    static constexpr std::size_t largest_chunk = 64 * 1024;
 
     RandomBytes& bytes_;
-    std::array<unsigned char, 16384> buffer_{};
-    std::size_t position_ = 0;
-    std::size_t filled_ = 0;
+    std::vector<unsigned char> buffer_;
 };
 
 }  // namespace quorvane
