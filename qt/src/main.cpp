@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <iostream>
 
 #include "main_window.h"
@@ -7,6 +10,11 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    // Qt's own words, such as the error box's button, in the user's language.
+    QTranslator qt_words;
+    if (qt_words.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt_words);
 
     quorvane::qt::MainWindow window(quorvane::main_window());
     if (!window.create()) {
