@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,6 +16,12 @@ int main(int argc, char* argv[]) {
     if (qt_words.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qt_words);
+
+    // The labels are Simplified Chinese whatever the user's language; where the default
+    // font has no Chinese characters, take their Simplified Chinese forms.
+    QFont font = QApplication::font();
+    font.setFamilies({font.family(), QStringLiteral("Noto Sans CJK SC")});
+    QApplication::setFont(font);
 
     quorvane::qt::MainWindow window(quorvane::main_window());
     if (!window.create()) {
