@@ -49,8 +49,7 @@ QWidget* make_label(const Style& style, QWidget& parent) {
     auto* label = new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(horizontal_alignment(style.alignment) | Qt::AlignVCenter);
-    // A label paints its whole rectangle, so it hides what lies below it.
-    label->setAutoFillBackground(true);
+    // No background of its own: the frame's face shows through, as one colour.
     return label;
 }
 
