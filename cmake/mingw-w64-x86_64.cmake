@@ -13,3 +13,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
+# Wine finds no MinGW runtime DLLs, and the program must not need them either: every
+# executable carries its C, C++ and threads runtime.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

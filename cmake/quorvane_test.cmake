@@ -6,10 +6,15 @@ if(CMAKE_CROSSCOMPILING AND MINGW)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
     # Test binaries run under Wine in the build folder's own prefix, without a display and
-    # without the prompts for Mono and Gecko.
-    set(QUORVANE_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
-    set(QUORVANE_TEST_EMULATOR env -u DISPLAY WINEPREFIX=${QUORVANE_WINE_PREFIX} WINEDEBUG=-all
-                               WINEDLLOVERRIDES=mscoree,mshtml= wine)
+    # without the prompts for Mono and Gecko. A script, since test discovery takes the
+    # emulator as one path.
+    set(QUORVANE_TEST_EMULATOR ${CMAKE_BINARY_DIR}/run_under_wine)
+    file(CONFIGURE OUTPUT ${QUORVANE_TEST_EMULATOR} @ONLY CONTENT [[#!/bin/sh
+unset DISPLAY
+WINEPREFIX='@CMAKE_BINARY_DIR@/wine-prefix' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' exec wine "$@"
+]])
+    file(CHMOD ${QUORVANE_TEST_EMULATOR} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                                                  GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 else()
     find_package(GTest REQUIRED)
 endif()
@@ -22,8 +27,6 @@ function(quorvane_add_test name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock GTest::gtest_main
                                           quorvane_warnings)
     if(QUORVANE_TEST_EMULATOR)
-        # Wine finds no MinGW runtime DLLs, so the test binary carries them.
-        target_link_options(${name} PRIVATE -static)
         set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${QUORVANE_TEST_EMULATOR}")
     endif()
     # PRE_TEST: a cross-compiled binary cannot be listed at build time.
