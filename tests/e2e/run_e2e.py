@@ -2,6 +2,7 @@
 """Runs Quorvane's end-to-end scenarios against a build of the program.
 
   run_e2e.py --list
+  (program options: either --linux-exe, or --exe and the Wine tools)
   run_e2e.py [program options] prepare --describe-tool TOOL
   run_e2e.py [program options] run SCENARIO...
   run_e2e.py [program options] screenshot OUTPUT.png
@@ -9,6 +10,7 @@
 import argparse
 import sys
 
+from driver.linux_program import LinuxProgram
 from driver.programs import WineProgram
 from driver.window_description import WindowDescription
 import scenarios
@@ -18,6 +20,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--list", action="store_true", help="print the scenario names, one a line")
     parser.add_argument("--exe", help="quorvane.exe")
+    parser.add_argument("--linux-exe", help="the Linux program, driven instead of quorvane.exe")
     parser.add_argument("--wine-prefix")
     parser.add_argument("--probe", help="window_probe.exe")
     parser.add_argument("--clipboard-tool", help="clipboard_tool.exe")
@@ -30,7 +33,10 @@ def main():
     if options.list:
         print(";".join(scenarios.ALL), end="")
         return 0
-    program = WineProgram(options.exe, options.wine_prefix, options.probe, options.clipboard_tool)
+    if options.linux_exe:
+        program = LinuxProgram(options.linux_exe)
+    else:
+        program = WineProgram(options.exe, options.wine_prefix, options.probe, options.clipboard_tool)
     if options.command == "prepare":
         program.prepare(options.describe_tool, options.description)
         return 0
