@@ -102,9 +102,12 @@ void MainWindow::bind_commands() {
 
 void MainWindow::keep_outer_size() {
     if (description_.resizable) return;
+    // Only a new frame changes the client size, so a window manager that answers a
+    // resize with a size of its own is not asked again and again.
     const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize client = QSize(description_.outer_width, description_.outer_height) - frame;
-    if (client != size()) setFixedSize(client);
+    if (frame == frame_size_) return;
+    frame_size_ = frame;
+    setFixedSize(QSize(description_.outer_width, description_.outer_height) - frame);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -39,6 +39,7 @@ class MainWindow : public QWidget {
     ControlsByName controls_;
     DesktopPlatform platform_;
     std::unique_ptr<RandomBytes> random_;
+    QSize frame_size_{0, 0};  // what the window manager's frame adds to the client size
 };
 
 }  // namespace quorvane::qt

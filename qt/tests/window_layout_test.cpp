@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest>
+#include <array>
 #include <string>
 
 #include "control_text.h"
@@ -38,6 +39,7 @@ class WindowLayoutTest : public QObject {
 
   private slots:
     void window_frame();
+    void a_control_whose_parent_is_missing_fails_creation();
     void control_data();
     void control();
     void earlier_rows_lie_above_overlapping_later_ones();
@@ -56,6 +58,22 @@ void WindowLayoutTest::window_frame() {
     QCOMPARE(window->maximumSize(), outer);
     QVERIFY(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+void WindowLayoutTest::a_control_whose_parent_is_missing_fails_creation() {
+    const std::array<ControlEntry, 1> orphan{{{"orphan",
+                                               ControlKind::label,
+                                               "missing",
+                                               {0, 0, 10, 10},
+                                               "",
+                                               &styles::row_label,
+                                               false,
+                                               0,
+                                               {}}}};
+    WindowDescription broken = description();
+    broken.controls = orphan;
+    MainWindow window(broken);
+    QVERIFY(!window.create());
 }
 
 void WindowLayoutTest::control_data() {
