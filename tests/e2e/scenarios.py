@@ -233,6 +233,8 @@ def too_large_length_shows_an_error(program, description):
         session.display.click(x + width // 2, y + height // 2)
         wait_until(lambda: all(w["caption"] != ERROR_CAPTION for w in session.top_windows()), "the box to close")
         assert session.text_of(first.result_box.name) == ""
+        # Active again, the window gives the focus back to the button that had it.
+        session.wait_for_focus(generate_button(description))
         # The program goes on.
         session.replace_text(LENGTH_BOX, "4")
         session.click(generate_button(description))
