@@ -58,6 +58,38 @@ def window_size_and_position(program, description):
 
 
 @scenario
+def window_cannot_be_resized_or_maximised(program, description):
+    size = (description.outer_width, description.outer_height)
+    with Session(program, description) as session:
+        x, y, width, height = session.window["outer"]
+        caption_y = (y + session.window["client"][1]) // 2
+        session.display.double_click(x + width // 2, caption_y)
+        session.display.drag(x + width - 2, y + height - 2, x + width + 100, y + height + 100)
+        assert session.display.window_geometry(description.caption)[2:] == size
+        assert tuple(session.refresh()["outer"][2:]) == size
+
+
+@scenario
+def two_copies_side_by_side(program, description):
+    first = description.rows()[0]
+    with Session(program, description) as session:
+        second = program.start(session.env)
+        try:
+            wait_until(lambda: len([w for w in session.top_windows() if w["caption"] == description.caption]) == 2,
+                       "the second window")
+            # The newer window is active; Esc closes it alone.
+            session.key("Escape")
+            assert second.wait(timeout=20) == 0
+        finally:
+            if second.poll() is None:
+                second.kill()
+        assert session.is_running()
+        session.click(generate_button(description))
+        assert_password(session.copy_by_click(first.copy_button.name).decode(),
+                        CHARACTERS_OF_LABEL[first.label.text], 16, first)
+
+
+@scenario
 def starting_state(program, description):
     with Session(program, description) as session:
         assert session.wait_for_focus() == description.tab_order[0].name == "编辑框1"

@@ -26,14 +26,6 @@ class Session:
     def __exit__(self, *exception):
         self.close()
 
-    def focus_by_tab(self, name):
-        """Presses Tab as often as the tab order says it takes to reach the named control."""
-        order = [control.name for control in self.description.tab_order]
-        steps = (order.index(name) - order.index(self.wait_for_focus())) % len(order)
-        if steps:
-            self.key(*["Tab"] * steps)
-        self.wait_for_focus(name)
-
     # Looking at the window
 
     def _main_window(self):
@@ -96,6 +88,14 @@ class Session:
 
     def type_text(self, text):
         self.display.type_text(text)
+
+    def focus_by_tab(self, name):
+        """Presses Tab as often as the tab order says it takes to reach the named control."""
+        order = [control.name for control in self.description.tab_order]
+        steps = (order.index(name) - order.index(self.wait_for_focus())) % len(order)
+        if steps:
+            self.key(*["Tab"] * steps)
+        self.wait_for_focus(name)
 
     def replace_text(self, name, text):
         """Clicks into a box, empties it with the keyboard and types text."""

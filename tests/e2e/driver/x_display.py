@@ -40,6 +40,13 @@ class XDisplay:
         # No --sync: it waits forever when the pointer is there already.
         self._run("xdotool", "mousemove", str(x), str(y), "click", "1")
 
+    def double_click(self, x, y):
+        self._run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1")
+
+    def drag(self, from_x, from_y, to_x, to_y):
+        self._run("xdotool", "mousemove", str(from_x), str(from_y), "mousedown", "1", "sleep", "0.2",
+                  "mousemove", str(to_x), str(to_y), "sleep", "0.2", "mouseup", "1")
+
     def key(self, *keys):
         self._run("xdotool", "key", "--delay", "30", *keys)
 
