@@ -82,6 +82,9 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             return on_set_focus();
         case WM_DESTROY:
             return on_destroy();
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return on_control_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     }
     return default_handling(message, wparam, lparam);
 }
@@ -157,6 +160,16 @@ LRESULT MainWindow::on_set_focus() {
     else if (!tab_order_.empty())
         SetFocus(tab_order_.front());
     return 0;
+}
+
+// Black text, on white where the style asks for it and on the button face elsewhere.
+LRESULT MainWindow::on_control_colour(HDC dc, HWND control) {
+    const ControlEntry* entry = controls_.entry_of_window(control);
+    const bool white = entry != nullptr && entry->style->white_background;
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, white ? RGB(255, 255, 255) : GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(white ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))
+                                           : GetSysColorBrush(COLOR_BTNFACE));
 }
 
 LRESULT MainWindow::on_destroy() {

@@ -34,6 +34,7 @@ class MainWindow : public BaseWindow<MainWindow> {
     LRESULT on_activate(WPARAM wparam, LPARAM lparam);
     LRESULT on_set_focus();
     LRESULT on_destroy();
+    LRESULT on_control_colour(HDC dc, HWND control);
 
     bool create_controls();
     void stack_controls();

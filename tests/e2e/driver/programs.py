@@ -36,12 +36,12 @@ class WineProgram:
         # Wine draws and activates its windows itself, without a window manager; message
         # boxes then take clicks.
         self._wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N", "/f", env=headless)
-        # Windows links its interface fonts to Chinese fonts under every language; Wine links
-        # them to fonts Debian lacks, so link the default faces to Noto Sans CJK.
-        for face in ("Liberation Sans", "Tahoma"):
-            self._wine("reg", "add", r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink",
-                       "/v", face, "/t", "REG_MULTI_SZ", "/d", "NotoSansCJK-Regular.ttc,Noto Sans CJK SC", "/f",
-                       env=headless)
+        # Windows links its fonts to Chinese ones under every language. Wine links the face it
+        # picks when a program names none, Liberation Sans, to no Chinese font at all (and
+        # rewrites the links of the faces it knows whenever the locale changes).
+        self._wine("reg", "add", r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink",
+                   "/v", "Liberation Sans", "/t", "REG_MULTI_SZ", "/d", "NotoSansCJK-Regular.ttc,Noto Sans CJK SC",
+                   "/f", env=headless)
         description = self._wine(describe_tool, env=headless)
         with open(description_path, "wb") as file:
             file.write(description)
