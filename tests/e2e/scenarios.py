@@ -288,6 +288,14 @@ def clipboard_held_by_another_program(program, description):
         assert session.is_running()
         # Once the clipboard is free again, the same button copies.
         assert session.copy_by_click(first.copy_button.name).decode() == session.text_of(first.result_box.name)
+        # A hold as brief as a clipboard manager's only delays the copy. (Should the click
+        # come after the hold, the copy is not delayed at all.)
+        session.display.set_clipboard_text("before")
+        holder = program.hold_clipboard(session.env, 50)
+        session.click(first.copy_button.name)
+        assert holder.wait(timeout=30) == 0
+        wait_until(lambda: session.clipboard() == session.text_of(first.result_box.name).encode(),
+                   "the copy after the brief hold")
 
 
 def visible_pixels(session, control):
