@@ -26,28 +26,23 @@ void centre_client_area(HWND edit_box, RECT& client) {
 }
 
 void paint_strips(HWND edit_box) {
-    RECT window_rect{};
-    GetWindowRect(edit_box, &window_rect);
+    RECT outer{};
+    GetWindowRect(edit_box, &outer);
     RECT client{};
     GetClientRect(edit_box, &client);
     MapWindowPoints(edit_box, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    OffsetRect(&client, -window_rect.left, -window_rect.top);
-    const RECT top{client.left, 0, client.right, client.top};
-    const RECT bottom{client.left, client.bottom, client.right,
-                      window_rect.bottom - window_rect.top};
-    HDC dc = GetWindowDC(edit_box);
-    const auto background = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(edit_box), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(edit_box)));
-    // Only the strips, not the sunken edge around them.
+    OffsetRect(&client, -outer.left, -outer.top);
+    // Between the sunken edge and the line, above and below it.
     const int edge = GetSystemMetrics(SM_CYEDGE);
-    RECT inner_top = top;
-    inner_top.top = edge;
-    RECT inner_bottom = bottom;
-    inner_bottom.bottom -= edge;
-    FillRect(dc, &inner_top, background != nullptr ? background : GetSysColorBrush(COLOR_WINDOW));
-    FillRect(dc, &inner_bottom,
-             background != nullptr ? background : GetSysColorBrush(COLOR_WINDOW));
+    const RECT strips[] = {
+        {client.left, edge, client.right, client.top},
+        {client.left, client.bottom, client.right, outer.bottom - outer.top - edge}};
+    HDC dc = GetWindowDC(edit_box);
+    auto background = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(edit_box), WM_CTLCOLOREDIT,
+                                                            reinterpret_cast<WPARAM>(dc),
+                                                            reinterpret_cast<LPARAM>(edit_box)));
+    if (background == nullptr) background = GetSysColorBrush(COLOR_WINDOW);
+    for (const RECT& strip : strips) FillRect(dc, &strip, background);
     ReleaseDC(edit_box, dc);
 }
 
