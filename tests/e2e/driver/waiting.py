@@ -6,7 +6,7 @@ class TimedOut(AssertionError):
     pass
 
 
-def wait_until(condition, what, timeout=10.0, interval=0.05):
+def wait_until(condition, what, timeout=30.0, interval=0.05):
     """Calls condition until it returns something truthy and returns that; fails after timeout."""
     deadline = time.monotonic() + timeout
     while True:
