@@ -5,6 +5,8 @@ import os
 import subprocess
 import tempfile
 
+PREPARE_WINE_PREFIX = os.path.join(os.path.dirname(__file__), "..", "..", "..", "scripts", "prepare_wine_prefix")
+
 
 class WineProgram:
     """quorvane.exe under Wine, in a prefix of its own, looked at with window_probe.exe;
@@ -31,17 +33,8 @@ class WineProgram:
     def prepare(self, describe_tool, description_path):
         """Makes the prefix and writes the window description that the scenarios use."""
         headless = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
-        subprocess.run(["wineboot", "--init"], env=self.environment(headless), stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=300, check=True)
-        # Wine draws and activates its windows itself, without a window manager; message
-        # boxes then take clicks.
-        self._wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N", "/f", env=headless)
-        # Windows links its fonts to Chinese ones under every language. Wine links the face it
-        # picks when a program names none, Liberation Sans, to no Chinese font at all (and
-        # rewrites the links of the faces it knows whenever the locale changes).
-        self._wine("reg", "add", r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink",
-                   "/v", "Liberation Sans", "/t", "REG_MULTI_SZ", "/d", "NotoSansCJK-Regular.ttc,Noto Sans CJK SC",
-                   "/f", env=headless)
+        subprocess.run([PREPARE_WINE_PREFIX, self.prefix, "--unmanaged"], env=self.environment(headless),
+                       stdout=subprocess.DEVNULL, timeout=300, check=True)
         description = self._wine(describe_tool, env=headless)
         with open(description_path, "wb") as file:
             file.write(description)
