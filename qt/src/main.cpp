@@ -8,8 +8,10 @@
 #include "main_window.h"
 #include "quorvane/ui/messages.h"
 
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+int main(int, char* argv[]) {
+    // Arguments make no difference, Qt's own options (-platform, -style, ...) included.
+    int program_name_only = 1;
+    QApplication application(program_name_only, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
     // Qt's own words, such as the error box's button, in the user's language.
     QTranslator qt_words;

@@ -91,7 +91,8 @@ def two_copies_side_by_side(program, description):
 
 @scenario
 def starting_state(program, description):
-    with Session(program, description) as session:
+    # Arguments make no difference, a toolkit's own options included.
+    with Session(program, description, arguments=("-platform", "offscreen", "--length=8", "/?")) as session:
         assert session.wait_for_focus() == description.tab_order[0].name == "编辑框1"
         texts = session.texts()
         assert set(texts) == set(description.by_name), "controls missing or unknown"

@@ -54,10 +54,10 @@ class LinuxProgram:
                                 text=True, timeout=10)
         return "window id" in result.stdout
 
-    def start(self, env):
+    def start(self, env, arguments=()):
         # Qt serves the accessibility bus only when asked to or when a screen reader runs.
         program_env = dict(self._with_bus(env), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        process = subprocess.Popen([self.exe], env=program_env, stdout=subprocess.DEVNULL,
+        process = subprocess.Popen([self.exe, *arguments], env=program_env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         self._desktop(env)["processes"].insert(0, process)
         return process

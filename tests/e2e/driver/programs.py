@@ -40,8 +40,8 @@ class WineProgram:
             file.write(description)
         self.shut_down(headless)
 
-    def start(self, env):
-        return subprocess.Popen(["wine", self.exe], env=self.environment(env), stdout=subprocess.DEVNULL,
+    def start(self, env, arguments=()):
+        return subprocess.Popen(["wine", self.exe, *arguments], env=self.environment(env), stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
 
     def windows(self, env):

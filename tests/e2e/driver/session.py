@@ -7,13 +7,13 @@ from .x_display import XDisplay
 
 
 class Session:
-    def __init__(self, program, description, extra_env=None, screen=(1280, 1024)):
+    def __init__(self, program, description, extra_env=None, screen=(1280, 1024), arguments=()):
         self.program, self.description = program, description
         self.display = XDisplay(*screen)
         self.env = self.display.environment(dict(os.environ, **(extra_env or {})))
         self.process = None
         try:
-            self.process = program.start(self.env)
+            self.process = program.start(self.env, arguments)
             self.window = wait_until(self._main_window, "the main window to show", timeout=60)
             self.wait_for_focus()
         except BaseException:
