@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "quorvane/engine/character_tables.h"
@@ -39,33 +41,34 @@ std::int64_t output_bytes(const MemoryPlatform& window,
     return bytes;
 }
 
-void BM_SingleGeneration(benchmark::State& state) {
+using Run = RunOutcome (*)(ControlTexts&, RandomBytes&);
+using Boxes = std::array<std::string_view, category_count>;
+
+// Runs a generation over and over with the system generator; reports the bytes it
+// writes and the random bytes it takes per run.
+void measure_runs(benchmark::State& state, Run run, const Boxes& boxes,
+                  std::initializer_list<std::pair<std::string_view, std::string>> inputs) {
     MemoryPlatform window;
-    window.write(length_box, std::to_string(state.range(0)));
+    for (const auto& [box, text] : inputs) window.write(box, text);
     CountingRandomBytes random;
     for (auto _ : state) {
-        if (run_single_generation(window, random) != RunOutcome::done)
-            state.SkipWithError("run failed");
+        if (run(window, random) != RunOutcome::done) state.SkipWithError("run failed");
     }
-    state.SetBytesProcessed(output_bytes(window, result_boxes) * state.iterations());
+    state.SetBytesProcessed(output_bytes(window, boxes) * state.iterations());
     state.counters["random_bytes_per_run"] =
         static_cast<double>(random.taken) / static_cast<double>(state.iterations());
+}
+
+void BM_SingleGeneration(benchmark::State& state) {
+    measure_runs(state, run_single_generation, result_boxes,
+                 {{length_box, std::to_string(state.range(0))}});
 }
 BENCHMARK(BM_SingleGeneration)->Arg(16)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 // Batch of 100,000 passwords of 16 characters: 1.8 MB per box, 18 MB in all.
 void BM_BatchGeneration(benchmark::State& state) {
-    MemoryPlatform window;
-    window.write(length_box, "16");
-    window.write(count_box, "100000");
-    CountingRandomBytes random;
-    for (auto _ : state) {
-        if (run_batch_generation(window, random) != RunOutcome::done)
-            state.SkipWithError("run failed");
-    }
-    state.SetBytesProcessed(output_bytes(window, accumulators) * state.iterations());
-    state.counters["random_bytes_per_run"] =
-        static_cast<double>(random.taken) / static_cast<double>(state.iterations());
+    measure_runs(state, run_batch_generation, accumulators,
+                 {{length_box, "16"}, {count_box, "100000"}});
 }
 BENCHMARK(BM_BatchGeneration)->Unit(benchmark::kMillisecond);
 
